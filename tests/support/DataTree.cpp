@@ -1,0 +1,60 @@
+#include "DataTree.h"
+
+#include "platform/AnsiText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <sstream>
+
+namespace examtrainer::testing {
+
+DataTree::DataTree() : previousRoot_(qgetenv("EXAMTRAINER_DATA_ROOT")) {
+    qputenv("EXAMTRAINER_DATA_ROOT", dir_.path().toLocal8Bit());
+}
+
+DataTree::~DataTree() {
+    if (previousRoot_.isEmpty())
+        qunsetenv("EXAMTRAINER_DATA_ROOT");
+    else
+        qputenv("EXAMTRAINER_DATA_ROOT", previousRoot_);
+}
+
+QString DataTree::root() const {
+    return dir_.path();
+}
+
+QString DataTree::hostPath(const std::string& treePath) const {
+    QString relative = fromAnsi(treePath);
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return dir_.path() + QLatin1Char('/') + relative;
+}
+
+void DataTree::write(const std::string& treePath, const std::string& bytes) {
+    const QString path = hostPath(treePath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void DataTree::remove(const std::string& treePath) {
+    QFile::remove(hostPath(treePath));
+}
+
+void DataTree::catalogue(const std::string& category, const std::string& tests,
+                         const std::string& settings) {
+    write("TestSets\\Categories\\Primary.txt", category + "\r\n");
+    write("TestSets\\Categories\\" + category + ".txt", tests);
+    std::istringstream lines(tests);
+    std::string test;
+    while (std::getline(lines, test)) {
+        if (!test.empty() && test.back() == '\r')
+            test.pop_back();
+        if (!test.empty())
+            write("TestSets\\" + category + "\\" + test + "Set\\TestData.txt", settings);
+    }
+}
+
+} // namespace examtrainer::testing

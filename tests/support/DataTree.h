@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <string>
+
+namespace examtrainer::testing {
+
+// A small data tree in a temporary folder, standing in for "C:\Com\" while it lives: the trainer
+// reads it through EXAMTRAINER_DATA_ROOT.
+class DataTree {
+public:
+    DataTree();
+    ~DataTree();
+
+    // Writes bytes to a path below the data root, given in the trees' own form
+    // ("TestSets\Categories\Primary.txt").
+    void write(const std::string& treePath, const std::string& bytes);
+    void remove(const std::string& treePath);
+    QString hostPath(const std::string& treePath) const;
+    QString root() const;
+
+    // The catalogue of one category with its tests, each with a settings file.
+    void catalogue(const std::string& category, const std::string& tests,
+                   const std::string& settings = "T,30,40,30,2,75\r\n");
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previousRoot_;
+};
+
+} // namespace examtrainer::testing

@@ -57,4 +57,20 @@ void DataTree::catalogue(const std::string& category, const std::string& tests,
     }
 }
 
+void DataTree::question(const std::string& bank, int number, const std::string& level,
+                        const std::string& points) {
+    const std::string index = std::to_string(number - 1);
+    write("QuestionSet\\" + bank + "\\Level\\Level" + index + ".txt", level + "\r\n");
+    write("QuestionSet\\" + bank + "\\Points\\Points" + index + ".txt", points + "\r\n");
+}
+
+void DataTree::links(const std::string& category, const std::string& test,
+                     const std::vector<std::pair<std::string, int>>& questions) {
+    std::string file;
+    int record = 1;
+    for (const auto& [bank, number] : questions)
+        file += std::to_string(record++) + "," + bank + "," + std::to_string(number) + ",0\r\n";
+    write("TestSets\\" + category + "\\" + test + "Set\\QuestionLink.txt", file);
+}
+
 } // namespace examtrainer::testing

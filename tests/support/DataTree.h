@@ -2,6 +2,8 @@
 
 #include <QTemporaryDir>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace examtrainer::testing {
 
@@ -22,6 +24,13 @@ public:
     // The catalogue of one category with its tests, each with a settings file.
     void catalogue(const std::string& category, const std::string& tests,
                    const std::string& settings = "T,30,40,30,2,75\r\n");
+
+    // Level and points files of question number of a bank.
+    void question(const std::string& bank, int number, const std::string& level,
+                  const std::string& points);
+    // QuestionLink.txt of a test set, one record per (bank, question number).
+    void links(const std::string& category, const std::string& test,
+               const std::vector<std::pair<std::string, int>>& questions);
 
 private:
     QTemporaryDir dir_;

@@ -9,6 +9,7 @@
 #include "platform/RandomSource.h"
 #include "support/DataTree.h"
 #include "support/ScriptedRandom.h"
+#include "textstore/TestTexts.h"
 
 #include <QTest>
 #include <memory>
@@ -678,7 +679,7 @@ private slots:
         QCOMPARE(shortageOf([&] { generateTest(*f.state, "T", random); }), kLowShortage);
     }
 
-    void everySampleTestGenerates() {
+    void everySampleTestGeneratesAndLoads() {
         qputenv("EXAMTRAINER_DATA_ROOT", EXAMTRAINER_SAMPLE_TREE);
         auto state = std::make_unique<ExamState>();
         readCategoryList(*state);
@@ -700,6 +701,17 @@ private slots:
                     QVERIFY2(shortage.isEmpty(),
                              qPrintable(QString::fromStdString(testNames[t]) + ": " + shortage));
                     QVERIFY(!state->slotLevel[0].empty());
+                    sumTotalPoints(*state);
+                    loadTestTexts(*state);
+                    placeCorrectAnswers(*state, random);
+                    for (std::size_t i = 0; i <= kLastSlot && !state->slotLevel[i].empty(); ++i) {
+                        QVERIFY(!state->slotQuestionText[i].empty());
+                        const std::string& key = state->slotKeyLetter[i];
+                        QVERIFY(key == "a" || key == "b" || key == "c" || key == "d");
+                        const std::string& shown = state->slotShownCorrectLetter[i];
+                        QVERIFY(shown == "a" || shown == "b" || shown == "c" ||
+                                (shown == "d" && !state->slotAnswerTextD[i].empty()));
+                    }
                 }
             }
         }

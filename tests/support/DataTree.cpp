@@ -1,6 +1,7 @@
 #include "DataTree.h"
 
 #include "platform/AnsiText.h"
+#include "textstore/TextCipher.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,6 +72,20 @@ void DataTree::links(const std::string& category, const std::string& test,
     for (const auto& [bank, number] : questions)
         file += std::to_string(record++) + "," + bank + "," + std::to_string(number) + ",0\r\n";
     write("TestSets\\" + category + "\\" + test + "Set\\QuestionLink.txt", file);
+}
+
+void DataTree::texts(const std::string& bank, int number, const std::string& question,
+                     const std::vector<std::string>& answers, const std::string& key) {
+    const auto paths = questionTextPaths(bank, static_cast<int16_t>(number));
+    std::vector<std::string> plain{question};
+    plain.insert(plain.end(), answers.begin(), answers.end());
+    plain.resize(5);
+    plain.push_back(key);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        std::string bytes = plain[i];
+        textCipher(bytes, kCipherKey);
+        write(paths[i].substr(std::string("C:\\Com\\").size()), bytes);
+    }
 }
 
 } // namespace examtrainer::testing

@@ -32,6 +32,10 @@ public:
     void links(const std::string& category, const std::string& test,
                const std::vector<std::pair<std::string, int>>& questions);
 
+    // The six enciphered text files of a question; three answers leave answer d empty.
+    void texts(const std::string& bank, int number, const std::string& question,
+               const std::vector<std::string>& answers, const std::string& key);
+
 private:
     QTemporaryDir dir_;
     QByteArray previousRoot_;

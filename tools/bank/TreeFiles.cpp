@@ -46,42 +46,48 @@ void writeOne(const QString& path, const std::string& bytes) {
 
 } // namespace
 
-void writeTreeFiles(const TreeFiles& files, const QString& hostRoot) {
-    const QFileInfo target(hostRoot);
-    const QString absolute = target.absoluteFilePath();
-    if (target.exists() && !target.isDir())
+void writeFolder(const TreeFiles& files, const QString& target, const QStringList& markers) {
+    const QFileInfo info(target);
+    const QString absolute = info.absoluteFilePath();
+    if (info.exists() && !info.isDir())
         throw BankError(absolute.toStdString() + " exists and is not a folder");
-    if (target.isDir() && !QDir(absolute).isEmpty() &&
-        !QFileInfo::exists(absolute + QStringLiteral("/TestSets")) &&
-        !QFileInfo::exists(absolute + QStringLiteral("/QuestionSet")))
-        throw BankError(absolute.toStdString() +
-                        " is a folder that holds something other than a data tree; it is left "
-                        "alone");
+    if (info.isDir() && !QDir(absolute).isEmpty()) {
+        bool ours = false;
+        for (const QString& marker : markers)
+            ours = ours || QFileInfo::exists(absolute + QLatin1Char('/') + marker);
+        if (!ours)
+            throw BankError(absolute.toStdString() +
+                            " holds something the tool did not write; it is left alone");
+    }
 
     const QString suffix = QStringLiteral(".%1").arg(QCoreApplication::applicationPid());
     const QString building = absolute + QStringLiteral(".building") + suffix;
     const QString old = absolute + QStringLiteral(".old") + suffix;
     QDir(building).removeRecursively();
     try {
-        for (const auto& [treePath, bytes] : files)
-            writeOne(building + QLatin1Char('/') + hostRelative(treePath), bytes);
         QDir().mkpath(building);
+        for (const auto& [path, bytes] : files)
+            writeOne(building + QLatin1Char('/') + hostRelative(path), bytes);
     } catch (...) {
         QDir(building).removeRecursively();
         throw;
     }
 
     QDir().mkpath(QFileInfo(absolute).absolutePath());
-    if (target.exists() && !QDir().rename(absolute, old)) {
+    if (info.exists() && !QDir().rename(absolute, old)) {
         QDir(building).removeRecursively();
-        throw BankError(absolute.toStdString() + ": the old tree cannot be moved aside");
+        throw BankError(absolute.toStdString() + ": the old folder cannot be moved aside");
     }
     if (!QDir().rename(building, absolute)) {
         QDir().rename(old, absolute);
         QDir(building).removeRecursively();
-        throw BankError(absolute.toStdString() + ": the new tree cannot be moved into place");
+        throw BankError(absolute.toStdString() + ": the new folder cannot be moved into place");
     }
     QDir(old).removeRecursively();
+}
+
+void writeTreeFiles(const TreeFiles& files, const QString& hostRoot) {
+    writeFolder(files, hostRoot, {QStringLiteral("TestSets"), QStringLiteral("QuestionSet")});
 }
 
 } // namespace examtrainer::bank

@@ -2,6 +2,7 @@
 #include "SourceJson.h"
 #include "TreeBuilder.h"
 #include "TreeFiles.h"
+#include "TreeReader.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -15,10 +16,16 @@ const char* const kUsage =
     "Usage: examtrainer-bank COMMAND ARGUMENTS\n"
     "\n"
     "Commands:\n"
-    "  build SOURCE DATAROOT   write the whole data tree described by the readable source\n"
-    "                          folder SOURCE into DATAROOT (the folder that C:\\Com\\ stands\n"
-    "                          for), replacing the tree that was there\n"
-    "  --help                  show this text\n";
+    "  build SOURCE DATAROOT    write the whole data tree described by the readable source\n"
+    "                           folder SOURCE into DATAROOT (the folder that C:\\Com\\ stands\n"
+    "                           for), replacing the tree that was there\n"
+    "  export DATAROOT SOURCE   read the data tree at DATAROOT back into a readable source\n"
+    "                           folder, with the texts deciphered and the figures unmasked;\n"
+    "                           the tree itself is only read\n"
+    "  --help                   show this text\n"
+    "\n"
+    "SOURCE holds catalogue.json (categories, tests, settings, links, the disabled list),\n"
+    "banks/*.json (one per question bank) and figures/*.jpg.\n";
 
 int usageError(const char* message) {
     std::fprintf(stderr, "examtrainer-bank: %s\n\n%s", message, kUsage);
@@ -32,15 +39,23 @@ int main(int argc, char* argv[]) {
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return usageError("no command given");
-    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+    const QString command = args.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         std::fputs(kUsage, stdout);
         return 0;
     }
     try {
-        if (args.first() == QLatin1String("build")) {
+        if (command == QLatin1String("build")) {
             if (args.size() != 3)
                 return usageError("build takes a source folder and a data root");
             writeTreeFiles(buildTreeFiles(readSource(args[1])), args[2]);
+            return 0;
+        }
+        if (command == QLatin1String("export")) {
+            if (args.size() != 3)
+                return usageError("export takes a data root and a source folder");
+            writeFolder(sourceFiles(readTree(args[1])), args[2],
+                        {QStringLiteral("catalogue.json")});
             return 0;
         }
     } catch (const BankError& error) {

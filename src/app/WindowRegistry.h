@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exam/ExamWindowHost.h"
 #include "platform/HostServices.h"
 #include "state/ExamState.h"
 
@@ -9,14 +10,17 @@
 namespace examtrainer {
 
 class Backdrop;
+class ExamWindow;
+class TagsPendingDialog;
 class TestSelectionDialog;
 
-// Owns the windows and creates each when it is first needed: the backdrop for the whole run, the
-// start screen for each test run.
-class WindowRegistry {
+// Owns the windows and creates each when it is first needed: the backdrop for the whole run;
+// the start screen and the exam window for each test run; the small dialogs once, then only
+// shown and hidden.
+class WindowRegistry : public ExamWindowHost {
 public:
     WindowRegistry(ExamState& state, HostServices services);
-    ~WindowRegistry();
+    ~WindowRegistry() override;
 
     // Loads a fresh start screen and shows it; false when the catalogue cannot be read (the
     // program is then ending).
@@ -24,14 +28,27 @@ public:
 
     Backdrop& backdrop();
     TestSelectionDialog* startScreen() const;
+    ExamWindow* examWindow() const;
+    TagsPendingDialog& tagsPendingDialog();
+
+    void restackFloatingWindows() override;
+    void showTagsPending(const QString& message) override;
+    void showTimeWarning() override;
+    void hideTimeWarning() override;
+    void showFinishConfirmation(const QString& message) override;
+    void gradeExam() override;
 
 private:
+    // Draws the confirmed test, loads the exam window for it, shows it and closes the start
+    // screen. A failure leaves the start screen as it was.
     void runGeneration(const std::string& testName);
 
     ExamState& state_;
     HostServices services_;
     std::unique_ptr<Backdrop> backdrop_;
     std::unique_ptr<TestSelectionDialog> startScreen_;
+    std::unique_ptr<ExamWindow> examWindow_;
+    std::unique_ptr<TagsPendingDialog> tagsPending_;
 };
 
 } // namespace examtrainer

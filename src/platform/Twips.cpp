@@ -41,6 +41,12 @@ QColor bgrColor(uint32_t bgr) {
 }
 
 QFont designFont(const QString& face, double points, bool bold) {
+    // Arial resolves to Liberation Sans through fontconfig; Garamond needs a word from us.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("Garamond"), QStringLiteral("EB Garamond"));
+        return true;
+    }();
+    (void)substituted;
     QFont font(face);
     font.setPointSizeF(points);
     font.setBold(bold);

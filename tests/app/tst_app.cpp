@@ -1,11 +1,15 @@
 #include "app/WindowRegistry.h"
+#include "catalogue/Backdrop.h"
 #include "catalogue/TestSelectionDialog.h"
+#include "exam/ExamWindow.h"
 #include "platform/RandomSource.h"
 #include "support/DataTree.h"
 #include "support/RecordingMessages.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -63,6 +67,51 @@ private slots:
                              "percentage spread. As a result, this test preparation will be "
                              "terminated."});
         QCOMPARE(program.messages.endRequests, 1);
+    }
+
+    void okOpensTheExamWindowAndClosesTheStartScreen() {
+        DataTree tree;
+        tree.catalogue("Cat", "Met 1\r\n", "T,0,0,100,4,75\r\n");
+        std::vector<std::pair<std::string, int>> links;
+        for (int n = 1; n <= 30; ++n) {
+            tree.question("Met", n, "Low", "1");
+            tree.texts("Met", n, "Q" + std::to_string(n), {"a", "b", "c", "d"}, "a");
+            links.emplace_back("Met", n);
+        }
+        tree.links("Cat", "Met 1", links);
+        Program program;
+        QVERIFY(program.windows.openStartScreen());
+        QPointer<TestSelectionDialog> start = program.start();
+        program.confirm(0, 0);
+        QVERIFY(program.messages.shown.isEmpty());
+        ExamWindow* exam = program.windows.examWindow();
+        QVERIFY(exam);
+        QVERIFY(exam->isVisible());
+        QCOMPARE(exam->findChild<QLabel*>("Text2")->text(), QString("Met 1"));
+        QCOMPARE(exam->findChild<QLabel*>("Label5")->text(), QString("30"));
+        QVERIFY(exam->flashTimer().isActive());
+        QVERIFY(program.windows.backdrop().isVisible());
+        QVERIFY(!start->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(start.isNull());
+    }
+
+    void aLoadThatFailsKeepsTheStartScreen() {
+        DataTree tree;
+        tree.catalogue("Cat", "Met 1\r\n", "T,0,0,100,4,75\r\n");
+        std::vector<std::pair<std::string, int>> links;
+        for (int n = 1; n <= 30; ++n) {
+            tree.question("Met", n, "Low", "1");
+            links.emplace_back("Met", n);
+        }
+        tree.links("Cat", "Met 1", links);
+        Program program;
+        QVERIFY(program.windows.openStartScreen());
+        program.confirm(0, 0);
+        QCOMPARE(program.messages.shown,
+                 QStringList{"A Test-set has not been prepared for this test!"});
+        QVERIFY(!program.windows.examWindow());
+        QVERIFY(program.start()->isVisible());
     }
 };
 

@@ -5,11 +5,13 @@
 #include "exam/ExamWindow.h"
 #include "exam/TagsPendingDialog.h"
 #include "generation/TestGenerator.h"
+#include "results/FinishConfirmDialog.h"
+#include "results/TimeWarningDialog.h"
 
 namespace examtrainer {
 
 namespace {
-// A window that is still inside one of its own handlers must not be deleted under it.
+// A window that may still be inside one of its own handlers must not be deleted under it.
 template <typename Window> void discardLater(std::unique_ptr<Window>& window) {
     if (window) {
         window->hide();
@@ -47,6 +49,10 @@ ExamWindow* WindowRegistry::examWindow() const {
     return examWindow_.get();
 }
 
+ResultsWindow* WindowRegistry::resultsWindow() const {
+    return resultsWindow_.get();
+}
+
 TagsPendingDialog& WindowRegistry::tagsPendingDialog() {
     if (!tagsPending_) {
         tagsPending_ = std::make_unique<TagsPendingDialog>();
@@ -56,6 +62,21 @@ TagsPendingDialog& WindowRegistry::tagsPendingDialog() {
         });
     }
     return *tagsPending_;
+}
+
+TimeWarningDialog& WindowRegistry::timeWarningDialog() {
+    if (!timeWarning_)
+        timeWarning_ = std::make_unique<TimeWarningDialog>();
+    return *timeWarning_;
+}
+
+FinishConfirmDialog& WindowRegistry::finishConfirmDialog() {
+    if (!finishConfirm_) {
+        finishConfirm_ = std::make_unique<FinishConfirmDialog>();
+        QObject::connect(finishConfirm_.get(), &FinishConfirmDialog::getResult,
+                         [this] { getResult(); });
+    }
+    return *finishConfirm_;
 }
 
 void WindowRegistry::runGeneration(const std::string& testName) {
@@ -70,7 +91,10 @@ void WindowRegistry::runGeneration(const std::string& testName) {
     discardLater(startScreen_);
 }
 
-void WindowRegistry::restackFloatingWindows() {}
+void WindowRegistry::restackFloatingWindows() {
+    if (finishConfirm_)
+        finishConfirm_->raise();
+}
 
 void WindowRegistry::showTagsPending(const QString& message) {
     TagsPendingDialog& dialog = tagsPendingDialog();
@@ -79,12 +103,60 @@ void WindowRegistry::showTagsPending(const QString& message) {
     dialog.raise();
 }
 
-void WindowRegistry::showTimeWarning() {}
+void WindowRegistry::showTimeWarning() {
+    timeWarningDialog().show();
+    timeWarningDialog().raise();
+}
 
-void WindowRegistry::hideTimeWarning() {}
+void WindowRegistry::hideTimeWarning() {
+    timeWarningDialog().hide();
+}
 
-void WindowRegistry::showFinishConfirmation(const QString&) {}
+void WindowRegistry::showFinishConfirmation(const QString& message) {
+    FinishConfirmDialog& dialog = finishConfirmDialog();
+    dialog.setMessage(message);
+    dialog.show();
+    dialog.raise();
+}
 
-void WindowRegistry::gradeExam() {}
+void WindowRegistry::getResult() {
+    if (examWindow_)
+        examWindow_->examClock().stop();
+    gradeExam();
+    finishConfirmDialog().hide();
+}
+
+void WindowRegistry::gradeExam() {
+    if (!resultsWindow_)
+        resultsWindow_ = std::make_unique<ResultsWindow>(state_, services_, *this);
+    resultsWindow_->gradeExam();
+}
+
+void WindowRegistry::printResultReport() {}
+
+void WindowRegistry::endTestRun() {
+    state_.resultsPage = 0;
+    state_.currentSlot = 0;
+    resetExamState(state_);
+    if (examWindow_) {
+        examWindow_->examClock().stop();
+        examWindow_->flashTimer().stop();
+    }
+    discardLater(examWindow_);
+    discardLater(resultsWindow_);
+    discardLater(startScreen_);
+    // The dialogs outlive the test, but nothing of it may stay on screen.
+    const std::initializer_list<QWidget*> dialogs = {tagsPending_.get(), timeWarning_.get(),
+                                                     finishConfirm_.get()};
+    for (QWidget* dialog : dialogs) {
+        if (dialog)
+            dialog->hide();
+    }
+    openStartScreen();
+}
+
+void WindowRegistry::openQuestionReview(int) {}
+
+void WindowRegistry::bringReviewToFront() {}
 
 } // namespace examtrainer

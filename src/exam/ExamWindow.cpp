@@ -6,6 +6,7 @@
 #include "platform/ClickableLabel.h"
 #include "platform/NumberText.h"
 #include "platform/Twips.h"
+#include "results/ExamClock.h"
 #include "textstore/TestTexts.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ ExamWindow::ExamWindow(ExamState& state, HostServices services, ExamWindowHost& 
     setWindowTitle(QStringLiteral("Form1"));
     clock_.setObjectName(QStringLiteral("Timer1"));
     clock_.setTimerType(Qt::PreciseTimer);
+    connect(&clock_, &QTimer::timeout, this, &ExamWindow::examClockTick);
     flash_.setObjectName(QStringLiteral("Timer2"));
     connect(&flash_, &QTimer::timeout, this, &ExamWindow::flashTick);
     buildControls();
@@ -255,7 +257,7 @@ void ExamWindow::buildControls() {
     finishPicture->setPixmap(drawFinishPicture(finishPicture->size()));
     for (ClickableLabel* label : {finish, finishStrip, finishPicture}) {
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &ClickableLabel::clicked, this, [this] { host_.restackFloatingWindows(); });
+        connect(label, &ClickableLabel::clicked, this, &ExamWindow::finishExam);
     }
 
     minutes_ = restacking(addLabel("Label5", QString(), {9360, 8280, 615, 255}));
@@ -505,8 +507,11 @@ void ExamWindow::start() {
     showCurrentQuestion();
     minutes_->setText(QString::fromStdString(numberText(2.0 * state_.totalPoints)));
     setGridBackground(state_.currentSlot, kCyan);
-    clock_.setInterval(7500);
+    clock_.setInterval(kClockTickMilliseconds);
     clock_.start();
+    // A test worth no points has no time to run: it is timed out from the start.
+    if (state_.totalPoints <= 0)
+        examClockTick();
 }
 
 void ExamWindow::flashTick() {
@@ -519,6 +524,82 @@ void ExamWindow::flashTick() {
     setBackground(startLabel_, bgrColor(bright ? kGreen : kDesignGreen));
     setBackground(startStrip_, bgrColor(bright ? kGreen : kDesignGreen));
     state_.startFlashOn = bright ? 1 : 0;
+}
+
+void ExamWindow::examClockTick() {
+    state_.elapsedMinutes += clockIncrement(state_.totalPoints);
+    if (state_.elapsedMinutes >= 2.0 * state_.totalPoints) {
+        timeOut();
+        return;
+    }
+    progressValue_ = timeUsedPercent(state_.totalPoints, state_.elapsedMinutes);
+    progress_->setValue(static_cast<int>(std::lround(progressValue_ * 100)));
+    minutes_->setText(
+        QString::fromStdString(remainingMinutesText(state_.totalPoints, state_.elapsedMinutes)));
+    state_.timeUp = 0;
+    if (displayedRemainingMinutes(state_.totalPoints, state_.elapsedMinutes) <= 5 &&
+        state_.timeWarningShown == 0) {
+        host_.showTimeWarning();
+        state_.timeWarningShown = 1;
+    }
+}
+
+void ExamWindow::timeOut() {
+    state_.timeUp = 1;
+    const std::initializer_list<QWidget*> locked = {answerButtons_[0],
+                                                    answerButtons_[1],
+                                                    answerButtons_[2],
+                                                    answerButtons_[3],
+                                                    previous_,
+                                                    next_,
+                                                    tag_,
+                                                    startLabel_,
+                                                    startStrip_};
+    for (QWidget* control : locked)
+        control->setEnabled(false);
+    for (ClickableLabel* box : grid_)
+        box->setEnabled(false);
+    host_.hideTimeWarning();
+    minutes_->setText(QStringLiteral("0"));
+    // The notice is modal and the clock keeps ticking behind it: while one is open, the ticks
+    // that come meanwhile leave it be, and the first tick after it is closed brings it back.
+    if (timeOutNoticeOpen_)
+        return;
+    timeOutNoticeOpen_ = true;
+    services_.messages->showMessage(
+        QStringLiteral("Your alotted time is ended, please press 'Finish' to see your result"));
+    timeOutNoticeOpen_ = false;
+}
+
+void ExamWindow::finishExam() {
+    host_.restackFloatingWindows();
+    if (state_.examStarted == 0) {
+        services_.messages->showMessage(
+            QStringLiteral(" Click Start and answer questions before clicking Finish."));
+        return;
+    }
+    for (int16_t tag : state_.slotTagState) {
+        if (tag == 9) {
+            host_.showTagsPending(QStringLiteral(
+                "There is one or more 'tagged' questions still in the list. To continue with the "
+                "test, click 'Revert to Test'. To remove all tags, click 'Cancel all Tags'."));
+            return;
+        }
+    }
+    if (state_.timeUp == 1) {
+        clock_.stop();
+        host_.gradeExam();
+        return;
+    }
+    host_.showFinishConfirmation(
+        QStringLiteral("You Still have ") +
+        QString::fromStdString(remainingMinutesText(state_.totalPoints, state_.elapsedMinutes)) +
+        QStringLiteral(" minutes of your alotted time to go. To continue with the test, click "
+                       "'Revert to Test', to proceed to the result, click 'Get Result'. "));
+}
+
+double ExamWindow::progressValue() const {
+    return progressValue_;
 }
 
 void ExamWindow::mousePressEvent(QMouseEvent* event) {

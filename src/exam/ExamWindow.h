@@ -44,6 +44,11 @@ public:
     void cancelAllTags();
     void start();
     void flashTick();
+    void examClockTick();
+    void finishExam();
+
+    // Per cent of the allotted time the progress bar shows as used.
+    double progressValue() const;
 
     QString testName() const;
     QTimer& examClock() { return clock_; }
@@ -62,6 +67,7 @@ private:
     void recolourBoxLeft();
     bool refuseBeforeStart();
     void layOutAnswers(bool fourAnswers);
+    void timeOut();
 
     ExamState& state_;
     HostServices services_;
@@ -85,6 +91,9 @@ private:
     ClickableLabel* startStrip_ = nullptr;
     ClickableLabel* minutes_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    double progressValue_ = 0;
+    // A time-out notice is on screen: a tick that comes meanwhile does not stack another.
+    bool timeOutNoticeOpen_ = false;
 };
 
 } // namespace examtrainer

@@ -10,11 +10,9 @@
 #include "platform/WaitCursor.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace examtrainer {
 
@@ -34,10 +32,8 @@ TestSelectionDialog::TestSelectionDialog(ExamState& state, HostServices services
 }
 
 void TestSelectionDialog::buildControls() {
-    const QSize size(twipsToPixels(5610), twipsToPixels(8535));
-    resize(size);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    resize(twipsToPixels(5610), twipsToPixels(8535));
+    centreOnScreen(this);
 
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("Image1"));

@@ -11,12 +11,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <cmath>
 
@@ -297,10 +295,7 @@ void ExamWindow::load(const std::string& testName) {
     state_.examStarted = 0;
 
     state_.screenWidthTwips = services_.screen->widthTwips();
-    resize(twipsToPixels(12000), twipsToPixels(9000));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-    setWindowState(state_.screenWidthTwips == 12000 ? Qt::WindowMaximized : Qt::WindowNoState);
+    placeDesignWindow(this, 12000, 9000, state_.screenWidthTwips);
 
     title_->setText(fromAnsi(testName));
     sumTotalPoints(state_);

@@ -3,10 +3,8 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace examtrainer {
 
@@ -16,8 +14,7 @@ TagsPendingDialog::TagsPendingDialog(QWidget* parent)
     setObjectName(QStringLiteral("Dialog2"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(twipsToPixels(3960), twipsToPixels(2595));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
 
     auto* question = new QLabel(QStringLiteral("Are you sure?"), this);
     question->setObjectName(QStringLiteral("Label1"));

@@ -6,7 +6,6 @@
 #include "platform/DataRoot.h"
 #include "platform/Errors.h"
 #include "platform/FieldReader.h"
-#include "platform/NumberText.h"
 
 namespace examtrainer {
 
@@ -19,14 +18,6 @@ std::string disabledListPath() {
 }
 
 namespace {
-
-int16_t readInt16(FieldReader& reader, const std::string& path) {
-    const std::string field = reader.next();
-    const std::optional<int16_t> value = strictInt16(field);
-    if (!value)
-        throw DataError(path + ": \"" + field + "\" is not a 16-bit whole number");
-    return *value;
-}
 
 std::string firstField(const std::string& path) {
     return FieldReader::open(path).next();
@@ -43,10 +34,10 @@ void readTestSetLinks(ExamState& state, const std::string& testName) {
     while (!reader.atEnd()) {
         if (index >= state.linkBank.size())
             throw DataError(path + " holds more than 2001 records");
-        readInt16(reader, path);
+        reader.nextInt16(path);
         std::string bank = reader.next();
-        const int16_t number = readInt16(reader, path);
-        readInt16(reader, path);
+        const int16_t number = reader.nextInt16(path);
+        reader.nextInt16(path);
         state.linkBank[index] = std::move(bank);
         state.linkQuestionNumber[index] = number;
         ++index;
@@ -71,7 +62,7 @@ void loadDisabledList(ExamState& state) {
     try {
         FieldReader reader = FieldReader::open(path);
         for (std::size_t index = 0; index < state.disabledBank.size() && !reader.atEnd(); ++index) {
-            const int16_t number = readInt16(reader, path);
+            const int16_t number = reader.nextInt16(path);
             std::string bank = reader.next();
             state.disabledQuestionNumber[index] = number;
             state.disabledBank[index] = std::move(bank);

@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "Errors.h"
+#include "NumberText.h"
 
 namespace examtrainer {
 
@@ -54,6 +55,14 @@ std::string FieldReader::next() {
         }
     }
     return field;
+}
+
+int16_t FieldReader::nextInt16(const std::string& what) {
+    const std::string field = next();
+    const std::optional<int16_t> value = strictInt16(field);
+    if (!value)
+        throw DataError(what + ": \"" + field + "\" is not a 16-bit whole number");
+    return *value;
 }
 
 } // namespace examtrainer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace examtrainer {
@@ -20,6 +21,10 @@ public:
     // The next field. Throws DataError when the file has no more, or when a quoted field has no
     // closing quote.
     std::string next();
+
+    // The next field as a 16-bit whole number (see strictInt16). Throws DataError, naming
+    // what, when it is not one.
+    int16_t nextInt16(const std::string& what);
 
 private:
     std::string bytes_;

@@ -57,6 +57,18 @@ void placeTwips(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+void centreOnScreen(QWidget* window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->geometry().center() - window->rect().center());
+}
+
+void placeDesignWindow(QWidget* window, int widthTwips, int heightTwips, int screenMeasureTwips) {
+    window->resize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    centreOnScreen(window);
+    window->setWindowState(screenMeasureTwips == widthTwips ? Qt::WindowMaximized
+                                                            : Qt::WindowNoState);
+}
+
 void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     const QPalette::ColorRole role = paintsFromBase(widget) ? QPalette::Base : QPalette::Window;

@@ -23,6 +23,13 @@ QFont designFont(const QString& face, double points, bool bold = false);
 // Place and size a widget by its design rectangle.
 void placeTwips(QWidget* widget, int left, int top, int width, int height);
 
+// Centres a window on the screen.
+void centreOnScreen(QWidget* window);
+
+// The design size of the large windows, centred, or maximised on a screen whose measure equals
+// that design width exactly.
+void placeDesignWindow(QWidget* window, int widthTwips, int heightTwips, int screenMeasureTwips);
+
 // Background and text colours of a control, kept when it is disabled.
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);

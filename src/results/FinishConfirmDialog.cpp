@@ -3,10 +3,8 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace examtrainer {
 
@@ -14,8 +12,7 @@ FinishConfirmDialog::FinishConfirmDialog(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool) {
     setObjectName(QStringLiteral("Dialog1"));
     resize(twipsToPixels(3720), twipsToPixels(2505));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen(this);
 
     auto* question = new QLabel(QStringLiteral("Are you sure?"), this);
     question->setObjectName(QStringLiteral("Label1"));

@@ -8,10 +8,8 @@
 #include "platform/FieldReader.h"
 #include "platform/Twips.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace examtrainer {
 
@@ -54,11 +52,8 @@ ResultsWindow::ResultsWindow(ExamState& state, HostServices services, ResultsWin
     setObjectName(QStringLiteral("Form2"));
     buildControls();
 
-    resize(twipsToPixels(12000), twipsToPixels(9000));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
     state_.screenWidthTwips = services_.screen->widthTwips();
-    setWindowState(state_.screenWidthTwips == 12000 ? Qt::WindowMaximized : Qt::WindowNoState);
+    placeDesignWindow(this, 12000, 9000, state_.screenWidthTwips);
 }
 
 void ResultsWindow::buildControls() {

@@ -8,7 +8,6 @@
 #include "platform/DataRoot.h"
 #include "platform/Errors.h"
 #include "platform/FieldReader.h"
-#include "platform/NumberText.h"
 #include "textstore/TextCipher.h"
 
 #include <QDir>
@@ -56,14 +55,6 @@ std::optional<std::string> wholeText(const std::string& path) {
     return text;
 }
 
-int16_t int16Field(FieldReader& reader, const std::string& path) {
-    const std::string field = reader.next();
-    const std::optional<int16_t> value = strictInt16(field);
-    if (!value)
-        throw DataError(path + ": \"" + field + "\" is not a 16-bit whole number");
-    return *value;
-}
-
 // The names of a list file up to the first empty one, as the trainer shows them.
 std::vector<std::string> nameList(const std::string& path) {
     FieldReader reader = FieldReader::open(path);
@@ -82,10 +73,10 @@ std::vector<LinkRecord> readLinks(const std::string& path) {
     std::vector<LinkRecord> links;
     while (!reader.atEnd()) {
         LinkRecord link;
-        link.first = int16Field(reader, path);
+        link.first = reader.nextInt16(path);
         link.bank = reader.next();
-        link.question = int16Field(reader, path);
-        link.last = int16Field(reader, path);
+        link.question = reader.nextInt16(path);
+        link.last = reader.nextInt16(path);
         links.push_back(std::move(link));
     }
     return links;
@@ -101,7 +92,7 @@ std::optional<std::vector<DisabledRecord>> readDisabled() {
         FieldReader reader = FieldReader::open(path);
         while (!reader.atEnd() && records.size() < 1501) {
             DisabledRecord record;
-            record.question = int16Field(reader, path);
+            record.question = reader.nextInt16(path);
             record.bank = reader.next();
             records.push_back(std::move(record));
         }

@@ -94,26 +94,30 @@ void ExamWindow::buildControls() {
     };
     auto clickable = [](QWidget* widget) { widget->setCursor(examPointer()); };
 
-    // Frame bars and corner pictures: decoration that only restacks when clicked.
-    struct Bar {
+    // Frame bars, header blocks and corner pictures: decoration that only restacks when clicked.
+    struct Decoration {
         const char* name;
         QRect twips;
+        uint32_t colour;
     };
-    for (const Bar& bar :
-         {Bar{"Label11", {1800, 240, 10095, 120}}, Bar{"Label12", {1800, 360, 60, 7815}},
-          Bar{"Label13", {11835, 360, 60, 7815}}, Bar{"Label14", {1800, 8115, 10095, 60}},
-          Bar{"Label15", {9240, 3240, 60, 3990}}})
-        colours(restacking(addLabel(bar.name, QString(), bar.twips)), kBlue, kWhite);
-    for (int i = 0; i < 8; ++i) {
-        static const QPoint corners[] = {{60, 15},     {11685, 15},  {60, 8640},  {11685, 8640},
-                                         {1920, 8220}, {11520, 240}, {9360, 240}, {1920, 240}};
-        ClickableLabel* picture =
-            restacking(addLabel(qPrintable(QStringLiteral("Picture%1").arg(i + 1)), QString(),
-                                {corners[i].x(), corners[i].y(), 255, 255}));
-        if (i >= 4)
-            picture->setGeometry(twipsRect(corners[i].x(), corners[i].y(), 120, 120));
+    for (const Decoration& bar : {Decoration{"Label11", {1800, 240, 10095, 120}, kBlue},
+                                  Decoration{"Label12", {1800, 360, 60, 7815}, kBlue},
+                                  Decoration{"Label13", {11835, 360, 60, 7815}, kBlue},
+                                  Decoration{"Label14", {1800, 8115, 10095, 60}, kBlue},
+                                  Decoration{"Label15", {9240, 3240, 60, 3990}, kBlue},
+                                  Decoration{"Label6", {1920, 960, 120, 375}, kDarkBlue},
+                                  Decoration{"Label9", {10935, 960, 225, 375}, kDarkBlue}})
+        setBackground(restacking(addLabel(bar.name, QString(), bar.twips)), bgrColor(bar.colour));
+    for (const Decoration& corner : {Decoration{"Picture1", {60, 15, 255, 255}, 0},
+                                     Decoration{"Picture2", {11685, 15, 255, 255}, 0},
+                                     Decoration{"Picture3", {60, 8640, 255, 255}, 0},
+                                     Decoration{"Picture4", {11685, 8640, 255, 255}, 0},
+                                     Decoration{"Picture5", {1920, 8220, 120, 120}, 0},
+                                     Decoration{"Picture6", {11520, 240, 120, 120}, 0},
+                                     Decoration{"Picture7", {9360, 240, 120, 120}, 0},
+                                     Decoration{"Picture8", {1920, 240, 120, 120}, 0}}) {
+        ClickableLabel* picture = restacking(addLabel(corner.name, QString(), corner.twips));
         picture->setPixmap(drawCornerPicture(picture->size()));
-        picture->setScaledContents(true);
     }
 
     title_ = restacking(addLabel("Text2", QString(), {1920, 480, 9855, 480}));
@@ -121,13 +125,6 @@ void ExamWindow::buildControls() {
     title_->setFont(arial(15.75));
     title_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    for (const char* name : {"Label6", "Label9"}) {
-        ClickableLabel* block =
-            restacking(addLabel(name, QString(),
-                                name == std::string("Label6") ? QRect(1920, 960, 120, 375)
-                                                              : QRect(10935, 960, 225, 375)));
-        colours(block, kDarkBlue, kWhite);
-    }
     ClickableLabel* numberCaption =
         restacking(addLabel("Label3", QStringLiteral("Question Number:"), {2040, 960, 2175, 375}));
     questionNumber_ = restacking(addLabel("Label4", QStringLiteral("1"), {4200, 960, 1455, 375}));

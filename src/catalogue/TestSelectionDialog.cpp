@@ -5,6 +5,7 @@
 #include "LevelTable.h"
 #include "TitlePicture.h"
 #include "platform/AnsiText.h"
+#include "platform/DataRoot.h"
 #include "platform/Errors.h"
 #include "platform/Twips.h"
 #include "platform/WaitCursor.h"
@@ -98,8 +99,9 @@ bool TestSelectionDialog::load() {
     } catch (const DataError& error) {
         services_.messages->showMessage(
             QStringLiteral("The list of test categories could not be read, so the trainer "
-                           "cannot start.\n\n%1")
-                .arg(fromAnsi(error.what())));
+                           "cannot start.\n\n%1\n\nC:\\Com\\ stands for the folder %2 (set "
+                           "EXAMTRAINER_DATA_ROOT to use another).")
+                .arg(fromAnsi(error.what()), dataRootFolder()));
         services_.messages->endProgram();
         return false;
     }

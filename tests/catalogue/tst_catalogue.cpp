@@ -330,6 +330,7 @@ private slots:
         QVERIFY(!screen.open());
         QCOMPARE(screen.messages.shown.size(), 1);
         QVERIFY(screen.messages.shown.first().contains("Primary.txt"));
+        QVERIFY(screen.messages.shown.first().contains(tree.root()));
         QCOMPARE(screen.messages.endRequests, 1);
     }
 

@@ -443,13 +443,18 @@ void ExamWindow::recolourBoxLeft() {
         setGridBackground(state_.displayedSlot, kGreen);
 }
 
+void ExamWindow::moveTo(int slot) {
+    // The box left is the one on show, whatever slot the move comes from.
+    recolourBoxLeft();
+    state_.currentSlot = static_cast<int16_t>(slot);
+    showCurrentQuestion();
+    setGridBackground(slot, kCyan);
+}
+
 void ExamWindow::previousQuestion() {
     if (refuseBeforeStart() || state_.currentSlot <= 0)
         return;
-    --state_.currentSlot;
-    recolourBoxLeft();
-    showCurrentQuestion();
-    setGridBackground(state_.currentSlot, kCyan);
+    moveTo(state_.currentSlot - 1);
 }
 
 void ExamWindow::nextQuestion() {
@@ -459,19 +464,13 @@ void ExamWindow::nextQuestion() {
     if (following > kLastSlot ||
         state_.slotQuestionText[static_cast<std::size_t>(following)].empty())
         return;
-    state_.currentSlot = static_cast<int16_t>(following);
-    recolourBoxLeft();
-    showCurrentQuestion();
-    setGridBackground(state_.currentSlot, kCyan);
+    moveTo(following);
 }
 
 void ExamWindow::goToQuestion(int slot) {
     if (refuseBeforeStart())
         return;
-    recolourBoxLeft();
-    state_.currentSlot = static_cast<int16_t>(slot);
-    showCurrentQuestion();
-    setGridBackground(slot, kCyan);
+    moveTo(slot);
 }
 
 void ExamWindow::tagOrClear() {

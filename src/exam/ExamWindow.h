@@ -65,6 +65,7 @@ private:
     void setGridBackground(int slot, const QColor& colour);
     void markTag(int slot, bool tagged);
     void recolourBoxLeft();
+    void moveTo(int slot);
     bool refuseBeforeStart();
     void layOutAnswers(bool fourAnswers);
     void timeOut();

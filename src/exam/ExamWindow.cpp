@@ -365,28 +365,22 @@ void ExamWindow::showCurrentQuestion() {
 }
 
 void ExamWindow::layOutAnswers(bool fourAnswers) {
-    auto place = [](QWidget* w, int left, int top, int width, int height) {
-        placeTwips(w, left, top, width, height);
+    // Top and heights of answers a to c; answer d shows only in the four-answer layout, at its
+    // design place.
+    struct Place {
+        int top;
+        int boxHeight;
+        int buttonHeight;
     };
-    if (fourAnswers) {
-        place(answerBoxes_[0], 1920, 3600, 6615, 975);
-        place(answerBoxes_[1], 1920, 4560, 6615, 975);
-        place(answerBoxes_[2], 1920, 5520, 6615, 975);
-        answerBoxes_[3]->setVisible(true);
-        place(answerButtons_[0], 8520, 3600, 615, 975);
-        place(answerButtons_[1], 8520, 4560, 615, 975);
-        place(answerButtons_[2], 8520, 5520, 615, 975);
-        answerButtons_[3]->setVisible(true);
-    } else {
-        place(answerBoxes_[0], 1920, 3600, 6615, 1335);
-        place(answerBoxes_[1], 1920, 4900, 6615, 1300);
-        place(answerBoxes_[2], 1920, 6200, 6615, 1300);
-        answerBoxes_[3]->setVisible(false);
-        place(answerButtons_[0], 8520, 3600, 615, 1300);
-        place(answerButtons_[1], 8520, 4900, 615, 1300);
-        place(answerButtons_[2], 8520, 6200, 615, 1300);
-        answerButtons_[3]->setVisible(false);
+    static constexpr Place kFour[] = {{3600, 975, 975}, {4560, 975, 975}, {5520, 975, 975}};
+    static constexpr Place kThree[] = {{3600, 1335, 1300}, {4900, 1300, 1300}, {6200, 1300, 1300}};
+    const Place* places = fourAnswers ? kFour : kThree;
+    for (int i = 0; i < 3; ++i) {
+        placeTwips(answerBoxes_[i], 1920, places[i].top, 6615, places[i].boxHeight);
+        placeTwips(answerButtons_[i], 8520, places[i].top, 615, places[i].buttonHeight);
     }
+    answerBoxes_[3]->setVisible(fourAnswers);
+    answerButtons_[3]->setVisible(fourAnswers);
 }
 
 bool ExamWindow::refuseBeforeStart() {
